@@ -1,0 +1,101 @@
+// vellacor-cli: the headless front end over the same operations as the
+// desktop program. Numbers on its command line use '.' as the decimal point.
+
+#include "cli/commands.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+namespace {
+
+struct Command {
+    const char* summary;
+    QList<QCommandLineOption> options;
+    std::function<int(const Options&)> run;
+};
+
+QCommandLineOption valueOption(const char* name, const char* help, const char* valueName)
+{
+    return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(help), QString::fromLatin1(valueName));
+}
+
+std::map<QString, Command> commands()
+{
+    const auto b = valueOption("b", "half the top side of the trapezoid (0 < b <= 1)", "B");
+    const auto rr = valueOption("rr", "ratio of the side-arc radius to the bottom-arc radius (>= 1)", "RR");
+    const auto distance = valueOption("distance", "launch distance along the perimeter from the top right corner", "S");
+    const auto angle = valueOption("angle", "launch angle to the tangent in degrees (0...180)", "DEG");
+    return {
+        {"geometry", {"print every field of the built table, one per line", {b, rr}, runGeometry}},
+        {"trace",
+         {"print the run data file of a launch followed by N bounces",
+          {b, rr, distance, angle, valueOption("bounces", "number of bounces", "N"),
+           QCommandLineOption("last-only", "print only the row of the last bounce")},
+          runTrace}},
+    };
+}
+
+void printHelp(const std::map<QString, Command>& all)
+{
+    std::string text = "Usage: vellacor-cli COMMAND [options]\n\nCommands:\n";
+    for (const auto& [name, command] : all) {
+        text += "  " + name.toStdString() + ": " + command.summary + "\n";
+        for (const auto& option : command.options) {
+            std::string line = "      --" + option.names().first().toStdString();
+            if (!option.valueName().isEmpty())
+                line += " " + option.valueName().toStdString();
+            text += line + std::string(line.size() < 28 ? 28 - line.size() : 1, ' ')
+                    + option.description().toStdString() + "\n";
+        }
+    }
+    text += "\nNumbers use '.' as the decimal point. --help prints this text.\n";
+    std::fputs(text.c_str(), stdout);
+}
+
+int usageError(const std::string& message)
+{
+    std::fprintf(stderr, "vellacor-cli: %s\n", message.c_str());
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const auto all = commands();
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (args.size() < 2 || args[1] == "--help" || args[1] == "-h" || args[1] == "help") {
+        printHelp(all);
+        return args.size() < 2 ? 2 : 0;
+    }
+    const auto found = all.find(args[1]);
+    if (found == all.end())
+        return usageError("unknown command '" + args[1].toStdString() + "' (see --help)");
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(found->second.options);
+    const QCommandLineOption help(QStringList{"h", "help"}, "print the help");
+    parser.addOption(help);
+    QStringList commandArgs = args;
+    commandArgs.removeAt(1);
+    if (!parser.parse(commandArgs))
+        return usageError(parser.errorText().toStdString());
+    if (parser.isSet(help)) {
+        printHelp(all);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError("unexpected argument '" + parser.positionalArguments().first().toStdString() + "'");
+    try {
+        return found->second.run(Options(parser));
+    } catch (const UsageError& e) {
+        return usageError(e.what());
+    }
+}

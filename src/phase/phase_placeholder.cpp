@@ -1,0 +1,1 @@
+// Operations on the phase portrait are added here.
