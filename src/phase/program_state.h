@@ -16,11 +16,15 @@ struct ProgramState {
     ResumeState resume;
     RunDataFile dataFile;
 
+    // The user's locale's decimal separator, for labels, names and reading boxes.
+    char sep = '.';
+
     double bTyped = 1.0;
     bool paramsEdited = true;
     int runCounter = 0;
     int repeatCount = 0;
     int markSize = 2;
+    int progress = 0; // position of the progress bar, 0..1000
     double cursorS = 0.0;
     double cursorTheta = 0.0;
     std::string promptText;

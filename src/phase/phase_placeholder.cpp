@@ -1,1 +1,0 @@
-// Operations on the phase portrait are added here.
