@@ -105,6 +105,9 @@ Form1::Form1(ProgramState& state, Form3* lyapunovWindow, QWidget* parent)
     QFont base(QStringLiteral("DejaVu Sans"));
     base.setStyleHint(QFont::SansSerif);
     base.setPixelSize(11);
+    // The places were measured for a narrow dialog font; the condensed face
+    // keeps the captions inside them.
+    base.setStretch(QFont::SemiCondensed);
     setFont(base);
 
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
@@ -171,6 +174,7 @@ Form1::Form1(ProgramState& state, Form3* lyapunovWindow, QWidget* parent)
     ComboBox1->setCurrentIndex(0);
     ComboBox1->setGeometry(62, 365, 49, 21);
     ComboBox1->setToolTip(QStringLiteral("Pontméret"));
+    ComboBox1->lineEdit()->setCursorPosition(0);
 
     ColorBox1 = new ColorBox(this);
     ColorBox1->setGeometry(115, 365, 38, 22);
@@ -203,6 +207,7 @@ Form1::Form1(ProgramState& state, Form3* lyapunovWindow, QWidget* parent)
     // Shows "0" without choosing an item: the preview reads "nothing chosen".
     kovetes->setCurrentIndex(-1);
     kovetes->setEditText(QStringLiteral("0"));
+    kovetes->lineEdit()->setCursorPosition(0);
 
     Button3 = makeButton(this, {136, 668, 81, 25}, QStringLiteral("save draft"));
 
