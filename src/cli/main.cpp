@@ -2,6 +2,7 @@
 // desktop program. Numbers on its command line use '.' as the decimal point.
 
 #include "cli/commands.h"
+#include "cli/portrait.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -36,6 +37,9 @@ std::map<QString, Command> commands()
           {b, rr, distance, angle, valueOption("bounces", "number of bounces", "N"),
            QCommandLineOption("last-only", "print only the row of the last bounce")},
           runTrace}},
+        {"portrait",
+         {"run \"go\" once from start-up with these boxes and save the portrait (and a zoom)", portraitOptions(),
+          runPortrait}},
     };
 }
 

@@ -4,6 +4,7 @@
 #include "geometry/table_geometry.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 inline constexpr const char* kRunDataFileName = "adat.dat";
@@ -18,6 +19,10 @@ struct RunDataFile {
     // When set, an open writes here instead of the named file (the trace
     // command writes the file's text to standard output).
     std::FILE* redirect = nullptr;
+    // Rows are gathered here and handed to the stream in large blocks: a
+    // stdio call per row would cost more than the bounce itself.
+    std::unique_ptr<char[]> rows;
+    std::size_t rowsUsed = 0;
 };
 
 bool openRunDataFile(RunDataFile& file, const std::string& path);

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+enum class MouseButton { Left, Right, Middle };
+
 // What the operations write into the main window besides the images: labels,
 // captions, hints, box texts and the progress bar. The desktop program binds
 // them to widgets; the headless tool binds what it needs. Unset members are

@@ -111,3 +111,13 @@ void readRunParameters(ProgramState& state, const PanelTexts& texts, MainView& v
     state.repeatCount = textToInteger(texts.repeat);
     MainView::call(view.progress, 0);
 }
+
+void enterParameters(ProgramState& state, const PanelTexts& texts, MainView& view)
+{
+    edit1Change(state, texts.b, view);
+    edit1Exit(state, view);
+    edit2Change(state);
+    edit2Exit(state, texts.b, texts.rr, view);
+    edit3Change(state, texts.distance, view);
+    edit4Change(state, view);
+}

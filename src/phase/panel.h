@@ -27,6 +27,11 @@ void edit2Exit(ProgramState& state, const std::string& bText, const std::string&
 void edit3Change(ProgramState& state, const std::string& text, MainView& view);
 void edit4Change(ProgramState& state, MainView& view);
 
+// What typing the five boxes in order and leaving each does, as a user starts:
+// b (then leaving it), rr (then leaving it: the table is built), distance, angle.
+// The caller draws the sketch after the ratio box is left, where it has one.
+void enterParameters(ProgramState& state, const PanelTexts& texts, MainView& view);
+
 // Reads b and rr, builds the table, then the launch distance, angle and repeat
 // count, and sets the progress bar to 0.
 void readRunParameters(ProgramState& state, const PanelTexts& texts, MainView& view);

@@ -39,9 +39,17 @@ TEST(RunDataRow, SameBytesAsPrintf)
         EXPECT_EQ(fastRow(v, -v, v * 3, v / 7), printfRow(v, -v, v * 3, v / 7)) << v;
     std::mt19937_64 rng(7);
     std::uniform_real_distribution<double> u(-12.0, 12.0);
-    for (int i = 0; i < 20000; ++i) {
-        const double a = u(rng), b = u(rng), c = std::ldexp(u(rng), i % 40 - 20), d = u(rng) * 1e-3;
+    for (int i = 0; i < 200000; ++i) {
+        const double a = u(rng), b = u(rng), c = std::ldexp(u(rng), i % 2000 - 1000), d = u(rng) * 1e-3;
         ASSERT_EQ(fastRow(a, b, c, d), printfRow(a, b, c, d));
+    }
+    // Decimal ties and near-ties of the seventh digit, and powers of ten.
+    for (int k = -20; k <= 20; ++k) {
+        for (double base : {1.0, 1.0000005, 1.2345675, 9.9999995, 9.9999994999, 5.0000005}) {
+            const double v = base * std::pow(10.0, k);
+            ASSERT_EQ(fastRow(v, -v, std::nextafter(v, 0.0), std::nextafter(v, 1e300)),
+                      printfRow(v, -v, std::nextafter(v, 0.0), std::nextafter(v, 1e300)));
+        }
     }
 }
 
