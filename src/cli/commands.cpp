@@ -9,7 +9,7 @@
 
 QString Options::required(const QString& name) const
 {
-    if (!parser_.isSet(name))
+    if (!isSet(name))
         throw UsageError("missing option --" + name.toStdString());
     return parser_.value(name);
 }

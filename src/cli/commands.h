@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 #include <string>
@@ -15,8 +16,9 @@ struct UsageError : std::runtime_error {
 // and the text.
 class Options {
 public:
-    explicit Options(const QCommandLineParser& parser) : parser_(parser) {}
-    bool isSet(const QString& name) const { return parser_.isSet(name); }
+    Options(const QCommandLineParser& parser, QStringList known) : parser_(parser), known_(std::move(known)) {}
+    // False for an option the command does not have.
+    bool isSet(const QString& name) const { return known_.contains(name) && parser_.isSet(name); }
     double real(const QString& name) const;
     int integer(const QString& name) const;
     QString text(const QString& name) const;
@@ -24,6 +26,7 @@ public:
 private:
     QString required(const QString& name) const;
     const QCommandLineParser& parser_;
+    QStringList known_;
 };
 
 int runGeometry(const Options& options);

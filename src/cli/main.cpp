@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/portrait.h"
+#include "cli/series.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -40,6 +41,9 @@ std::map<QString, Command> commands()
         {"portrait",
          {"run \"go\" once from start-up with these boxes and save the portrait (and a zoom)", portraitOptions(),
           runPortrait}},
+        {"series",
+         {"the 440 portraits of \"queue\" for these boxes, on every core or in shards", seriesOptions(),
+          runSeriesCommand}},
     };
 }
 
@@ -97,9 +101,15 @@ int main(int argc, char** argv)
     }
     if (!parser.positionalArguments().isEmpty())
         return usageError("unexpected argument '" + parser.positionalArguments().first().toStdString() + "'");
+    QStringList known;
+    for (const auto& option : found->second.options)
+        known << option.names();
     try {
-        return found->second.run(Options(parser));
+        return found->second.run(Options(parser, known));
     } catch (const UsageError& e) {
         return usageError(e.what());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vellacor-cli: %s\n", e.what());
+        return 1;
     }
 }

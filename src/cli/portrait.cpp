@@ -79,11 +79,7 @@ PortraitRequest readRequest(const Options& options)
     r.texts.distance = box("distance");
     r.texts.angle = box("angle");
     r.texts.repeat = std::to_string(options.integer("repeat"));
-    r.controls.dataFile = options.isSet("data-file");
-    r.controls.grid = !options.isSet("no-grid");
-    r.controls.savePortrait = true;
-    r.controls.pointSizeIndex = sizeIndexOption(options);
-    r.controls.colour = colourOption(options);
+    r.controls = portraitControls(options);
     if ((r.hasWindow = options.isSet("window")))
         r.window = numberList(options, "window", 4);
     if (options.isSet("zoom") != options.isSet("cursor"))
@@ -100,6 +96,17 @@ PortraitRequest readRequest(const Options& options)
 }
 
 } // namespace
+
+RunControls portraitControls(const Options& options)
+{
+    RunControls c;
+    c.dataFile = options.isSet("data-file");
+    c.grid = !options.isSet("no-grid");
+    c.savePortrait = true;
+    c.pointSizeIndex = sizeIndexOption(options);
+    c.colour = colourOption(options);
+    return c;
+}
 
 QList<QCommandLineOption> portraitOptions()
 {

@@ -16,6 +16,8 @@ struct MainView {
     // Writing a box's text runs its change handler when the text differs.
     std::function<void(const std::string&)> setEdit1Text, setEdit2Text;
     std::function<void(int)> progress;
+    // Which run of the queue is at work (index from 0, count).
+    std::function<void(int, int)> seriesRun;
 
     template <class F, class... A>
     static void call(const F& f, A&&... args)

@@ -31,6 +31,9 @@ struct ProgramState {
     std::string summaryText;
     std::string imageStamp;
 
+    // The queue's output directory, fixed at its first save.
+    std::string seriesDirectory;
+
     // Zoom anchor and the sketch's boundary point, kept between mouse events.
     double anchorX = 0.0, anchorY = 0.0;
     double sketchBx = 0.0, sketchBy = 0.0;
