@@ -120,6 +120,22 @@ TEST_F(Series, BlocksWithoutBouncesAllCarryLnTwo)
     EXPECT_EQ(lab.panel.tickFrequency, 133);
 }
 
+TEST_F(Series, BlocksWithoutAFiniteLogarithmAreLeftOut)
+{
+    // A direction that is not a number makes every trace one too.
+    Lab lab;
+    ASSERT_TRUE(bounce(lab.state.billiard, lab.state.geometry));
+    lab.reference = {lab.state.billiard.x, lab.state.billiard.y, NAN, NAN};
+    lab.panel.edit1 = "5";
+    lab.panel.edit2 = "10";
+    lab.panel.checkBox4 = true;
+    lab.series();
+    EXPECT_EQ(readFile("adat2.dat"), "");
+    EXPECT_EQ(lab.state.lgTrMax, 0.0f);
+    EXPECT_EQ(lab.panel.label4, "lg(tr)max: 0\n10 blocks left out: trace 0 or not finite");
+    EXPECT_EQ(lab.pixelsOf(kBlack), 0);
+}
+
 TEST_F(Series, BadCountsAndScaleStopBeforeAnythingIsDrawn)
 {
     struct Case {
