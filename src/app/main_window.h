@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/color_box.h"
+#include "phase/main_view.h"
+#include "phase/orbit_run.h"
 #include "phase/program_state.h"
 #include "platform/image_control.h"
 
@@ -98,6 +100,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The labels, captions, boxes and progress bar as the operations see them.
+    MainView view();
+    PanelTexts panelTexts() const;
+    RunControls runControls() const;
+    void showProgress(int position);
+
     ProgramState& state_;
     Form3* form3_;
     bool centred_ = false;

@@ -7,6 +7,7 @@ Windows createWindows(ProgramState& state)
     // as an object; nothing is shown before the event loop runs.
     w.form3 = std::make_unique<Form3>(state);
     w.form1 = std::make_unique<Form1>(state, w.form3.get());
+    state.sep = w.form1->decimalSeparator();
     w.form2 = std::make_unique<QWidget>();
     w.form2->setWindowTitle(QStringLiteral("Form2"));
     w.form2->resize(814, 587);

@@ -1,6 +1,7 @@
 // vellacor-cli: the headless front end over the same operations as the
 // desktop program. Numbers on its command line use '.' as the decimal point.
 
+#include "cli/analyse.h"
 #include "cli/commands.h"
 #include "cli/portrait.h"
 #include "cli/series.h"
@@ -41,6 +42,10 @@ std::map<QString, Command> commands()
         {"portrait",
          {"run \"go\" once from start-up with these boxes and save the portrait (and a zoom)", portraitOptions(),
           runPortrait}},
+        {"analyse",
+         {"the right-click analysis at a phase point: period, stability, growth series and line fit",
+          analyseOptions(), runAnalyse}},
+        {"corner", {"the left-click corner approach at a phase point", cornerOptions(), runCorner}},
         {"series",
          {"the 440 portraits of \"queue\" for these boxes, on every core or in shards", seriesOptions(),
           runSeriesCommand}},
