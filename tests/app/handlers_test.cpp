@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include "read_file.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,14 +25,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 class Handlers : public ::testing::Test {
 protected:

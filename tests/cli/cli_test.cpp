@@ -1,6 +1,8 @@
 // The headless tool as a user runs it: its output, its files, its errors.
 #include <gtest/gtest.h>
 
+#include "read_file.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,14 +19,6 @@ struct Result {
     int code = -1;
     std::string out, err;
 };
-
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 class Cli : public testing::Test {
 protected:

@@ -1,3 +1,4 @@
+#include "read_file.h"
 #include "table_fixture.h"
 
 #include <cmath>
@@ -51,14 +52,6 @@ TEST(RunDataRow, SameBytesAsPrintf)
                       printfRow(v, -v, std::nextafter(v, 0.0), std::nextafter(v, 1e300)));
         }
     }
-}
-
-std::string slurp(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
 }
 
 class RunDataFileTest : public testing::Test {

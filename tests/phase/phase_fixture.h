@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "read_file.h"
+
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -77,14 +79,6 @@ protected:
         std::filesystem::current_path(dir_);
     }
     void TearDown() override { std::filesystem::current_path(old_); }
-
-    static std::string slurp(const std::filesystem::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
 
     static int countLines(const std::string& text)
     {
