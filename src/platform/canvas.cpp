@@ -1,5 +1,6 @@
 #include "platform/canvas.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
@@ -330,9 +331,44 @@ bool Canvas::saveBitmap(const std::string& path, std::string& error) const
     return true;
 }
 
+namespace {
+
+// The bitmap reader fills what a cut-off file lacks with whatever it likes;
+// a bitmap shorter than its own header says is refused instead.
+bool truncatedBitmap(const QString& name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(54);
+    if (header.size() < 2 || header[0] != 'B' || header[1] != 'M')
+        return false;
+    if (header.size() < 54)
+        return true;
+    auto u32 = [&](int at) {
+        return quint32(quint8(header[at])) | quint32(quint8(header[at + 1])) << 8
+               | quint32(quint8(header[at + 2])) << 16 | quint32(quint8(header[at + 3])) << 24;
+    };
+    auto u16 = [&](int at) { return quint32(quint8(header[at])) | quint32(quint8(header[at + 1])) << 8; };
+    const qint64 offset = u32(10);
+    const qint64 width = qint32(u32(18)), height = qint32(u32(22));
+    const qint64 bits = u16(28), compression = u32(30);
+    if (compression != 0 || width <= 0 || bits == 0)
+        return false; // compressed or unusual: the reader decides
+    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+    const qint64 absHeight = height < 0 ? -height : height;
+    return file.size() < offset + rowBytes * absHeight;
+}
+
+} // namespace
+
 bool Canvas::loadPicture(const std::string& path, std::string& error)
 {
     const QString name = QString::fromStdString(path);
+    if (truncatedBitmap(name)) {
+        error = "Cannot load picture \"" + path + "\". The bitmap file is cut short.";
+        return false;
+    }
     QImageReader reader(name);
     QImage picture = reader.read();
     if (picture.isNull()) {

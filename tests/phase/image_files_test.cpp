@@ -92,6 +92,26 @@ TEST_F(ImageFiles, ABadFileChangesNothingAndABadNameStopsAtItsField)
     EXPECT_EQ(w.state.geometry.b, 0.7); // not rebuilt
 }
 
+TEST_F(ImageFiles, EmptyAndTruncatedPicturesChangeNothing)
+{
+    FakeWindow w;
+    w.type({"0.7", "3", "1", "45", "1"});
+    w.go();
+    std::string error;
+    ASSERT_TRUE(w.phase.saveBitmap("whole.bmp", error));
+    const std::string bytes = slurp("whole.bmp");
+    const std::string tail = "_rr_2.00000_i_1_kx_7.00000_kn_0.00000_px_3.14159_pn_0.00000.bmp";
+    { std::ofstream("fk_B_0.50000" + tail, std::ios::binary); }
+    { std::ofstream("fk_B_0.60000" + tail, std::ios::binary) << bytes.substr(0, 40); }
+    { std::ofstream("fk_B_0.80000" + tail, std::ios::binary) << bytes.substr(0, bytes.size() / 2); }
+    for (const char* b : {"0.50000", "0.60000", "0.80000"}) {
+        EXPECT_THROW(loadPortrait(w.state, w.phase, (dir_ / ("fk_B_" + std::string(b) + tail)).string(), w.view),
+                     FileError) << b;
+        EXPECT_EQ(w.state.runCounter, 1);
+        EXPECT_EQ(w.state.bTyped, 0.7);
+    }
+}
+
 TEST_F(ImageFiles, SaveIntoAMissingDirectoryIsAFileErrorThatKeepsTheImage)
 {
     FakeWindow w;
