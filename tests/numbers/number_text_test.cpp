@@ -1,9 +1,11 @@
 #include "geometry/table_geometry.h"
+#include "platform/conversion.h"
 #include "platform/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -48,6 +50,24 @@ TEST(FormatGeneral, NonFiniteAndSeparator)
     EXPECT_EQ(formatGeneral(-INFINITY, 7, 3), "-INF");
     EXPECT_EQ(formatGeneral(0.68853037, 5, 3, ','), "0,68853");
     EXPECT_EQ(formatGeneral(2.5e-9, 7, 3, ','), "2,5E-009");
+}
+
+// Texts at the ends of the double range. Rounding the largest double up can
+// give a number no double holds, and the conversion must refuse it rather
+// than return infinity; other texts read back within their digits.
+TEST(FormatGeneral, ExtremeValuesReadBack)
+{
+    const double big = std::numeric_limits<double>::max();
+    EXPECT_EQ(formatGeneral(-big, 1, 3), "-2E308");
+    EXPECT_THROW(textToReal(formatGeneral(-big, 1, 3)), ConversionError);
+    // Fifteen digits round up too: 1.79769313486232E308 lies beyond half a step past the largest double.
+    EXPECT_EQ(formatGeneral(big, 15, 3), "1.79769313486232E308");
+    EXPECT_THROW(textToReal(formatGeneral(big, 15, 3)), ConversionError);
+    EXPECT_NEAR(textToReal(formatGeneral(big, 7, 3, ','), ','), big, big * 5e-7);
+    EXPECT_EQ(textToReal(formatGeneral(big, 14, 3)), 1.7976931348623e308);
+    const double smallest = std::numeric_limits<double>::denorm_min();
+    EXPECT_EQ(textToReal(formatGeneral(smallest, 15, 3)), smallest);
+    EXPECT_EQ(textToReal(formatFixed(-big)), -1.797693e308);
 }
 
 TEST(FormatFixed, NameValues)
