@@ -64,7 +64,9 @@ class BadInput : public testing::TestWithParam<const char*> {};
 TEST_P(BadInput, EveryBoxEveryHandler)
 {
     const QString bad = QString::fromUtf8(GetParam());
-    const fs::path dir = fs::temp_directory_path() / "vellacor-bad-input";
+    // Each text in its own directory: ctest runs the cases side by side.
+    const fs::path dir = fs::temp_directory_path() / "vellacor-bad-input"
+                         / testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(dir);
     fs::create_directories(dir);
     const fs::path old = fs::current_path();

@@ -58,7 +58,9 @@ class RunDataFileTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = std::filesystem::temp_directory_path() / "vellacor_run_data_test";
+        // One directory per test: ctest runs tests side by side.
+        dir_ = std::filesystem::temp_directory_path() / "vellacor_run_data_test"
+               / testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
         old_ = std::filesystem::current_path();
