@@ -2,17 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "built_table.h"
+
 #include <cmath>
 
 namespace {
-
-TableGeometry built(double b, double rr)
-{
-    TableGeometry g;
-    PhaseWindow w;
-    buildGeometry(g, w, b, rr);
-    return g;
-}
 
 struct KnownTable {
     double b, rr;

@@ -4,18 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "built_table.h"
+
 #include <cmath>
 #include <limits>
 
 namespace {
-
-TableGeometry built(double b, double rr)
-{
-    TableGeometry g;
-    PhaseWindow w;
-    buildGeometry(g, w, b, rr);
-    return g;
-}
 
 struct GeneralCase {
     double value;
