@@ -10,16 +10,9 @@
 
 namespace {
 
-QCommandLineOption valueOption(const char* name, const char* help, const char* valueName)
-{
-    return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(help), QString::fromLatin1(valueName));
-}
-
 QList<QCommandLineOption> pointOptions()
 {
-    return {
-        valueOption("b", "half the top side of the trapezoid (0 < b <= 1)", "B"),
-        valueOption("rr", "ratio of the side-arc radius to the bottom-arc radius (>= 1)", "RR"),
+    return tableOptions() + QList<QCommandLineOption>{
         valueOption("distance", "the phase point's distance along the perimeter from the top right corner", "S"),
         valueOption("angle", "the phase point's angle to the tangent in degrees (0...180)", "DEG"),
         valueOption("sensitivity", "position of the sensitivity track bar, -100...10 (default -50): "

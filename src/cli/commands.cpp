@@ -7,6 +7,27 @@
 #include <cmath>
 #include <cstdio>
 
+QCommandLineOption valueOption(const char* name, const char* help, const char* valueName)
+{
+    return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(help), QString::fromLatin1(valueName));
+}
+
+QList<QCommandLineOption> tableOptions()
+{
+    return {
+        valueOption("b", "half the top side of the trapezoid (0 < b <= 1)", "B"),
+        valueOption("rr", "ratio of the side-arc radius to the bottom-arc radius (>= 1)", "RR"),
+    };
+}
+
+QList<QCommandLineOption> launchOptions()
+{
+    return {
+        valueOption("distance", "launch distance along the perimeter from the top right corner", "S"),
+        valueOption("angle", "launch angle to the tangent in degrees (0...180)", "DEG"),
+    };
+}
+
 QString Options::required(const QString& name) const
 {
     if (!isSet(name))
@@ -37,6 +58,12 @@ int Options::integer(const QString& name) const
 QString Options::text(const QString& name) const
 {
     return required(name);
+}
+
+std::string Options::boxText(const QString& name) const
+{
+    real(name);
+    return required(name).toStdString();
 }
 
 int runGeometry(const Options& options)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -22,12 +23,22 @@ public:
     double real(const QString& name) const;
     int integer(const QString& name) const;
     QString text(const QString& name) const;
+    // A number's text as a box would hold it, checked to be a number with '.'.
+    std::string boxText(const QString& name) const;
 
 private:
     QString required(const QString& name) const;
     const QCommandLineParser& parser_;
     QStringList known_;
 };
+
+// An option that takes a value, as every command declares its options.
+QCommandLineOption valueOption(const char* name, const char* help, const char* valueName);
+
+// --b and --rr: the table.
+QList<QCommandLineOption> tableOptions();
+// --distance and --angle: the launch.
+QList<QCommandLineOption> launchOptions();
 
 int runGeometry(const Options& options);
 int runTrace(const Options& options);

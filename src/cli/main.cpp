@@ -21,23 +21,15 @@ struct Command {
     std::function<int(const Options&)> run;
 };
 
-QCommandLineOption valueOption(const char* name, const char* help, const char* valueName)
-{
-    return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(help), QString::fromLatin1(valueName));
-}
-
 std::map<QString, Command> commands()
 {
-    const auto b = valueOption("b", "half the top side of the trapezoid (0 < b <= 1)", "B");
-    const auto rr = valueOption("rr", "ratio of the side-arc radius to the bottom-arc radius (>= 1)", "RR");
-    const auto distance = valueOption("distance", "launch distance along the perimeter from the top right corner", "S");
-    const auto angle = valueOption("angle", "launch angle to the tangent in degrees (0...180)", "DEG");
     return {
-        {"geometry", {"print every field of the built table, one per line", {b, rr}, runGeometry}},
+        {"geometry", {"print every field of the built table, one per line", tableOptions(), runGeometry}},
         {"trace",
          {"print the run data file of a launch followed by N bounces",
-          {b, rr, distance, angle, valueOption("bounces", "number of bounces", "N"),
-           QCommandLineOption("last-only", "print only the row of the last bounce")},
+          tableOptions() + launchOptions()
+              + QList<QCommandLineOption>{valueOption("bounces", "number of bounces", "N"),
+                                          QCommandLineOption("last-only", "print only the row of the last bounce")},
           runTrace}},
         {"portrait",
          {"run \"go\" once from start-up with these boxes and save the portrait (and a zoom)", portraitOptions(),

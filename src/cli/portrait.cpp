@@ -70,14 +70,10 @@ PortraitRequest readRequest(const Options& options)
 {
     PortraitRequest r;
     // The boxes get the texts the user would type: numbers with '.'.
-    auto box = [&](const char* name) {
-        options.real(name);
-        return options.text(name).toStdString();
-    };
-    r.texts.b = box("b");
-    r.texts.rr = box("rr");
-    r.texts.distance = box("distance");
-    r.texts.angle = box("angle");
+    r.texts.b = options.boxText("b");
+    r.texts.rr = options.boxText("rr");
+    r.texts.distance = options.boxText("distance");
+    r.texts.angle = options.boxText("angle");
     r.texts.repeat = std::to_string(options.integer("repeat"));
     r.controls = portraitControls(options);
     if ((r.hasWindow = options.isSet("window")))
@@ -110,23 +106,16 @@ RunControls portraitControls(const Options& options)
 
 QList<QCommandLineOption> portraitOptions()
 {
-    auto value = [](const char* name, const char* help, const char* valueName) {
-        return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(help), QString::fromLatin1(valueName));
-    };
-    return {
-        value("b", "half the top side of the trapezoid (0 < b <= 1)", "B"),
-        value("rr", "ratio of the side-arc radius to the bottom-arc radius (>= 1)", "RR"),
-        value("distance", "launch distance along the perimeter from the top right corner", "S"),
-        value("angle", "launch angle to the tangent in degrees (0...180)", "DEG"),
-        value("repeat", "repeat count: the run makes 1000 x N bounces", "N"),
-        value("size", "point size: small (default) or big", "small|big"),
-        value("color", "point colour in hexadecimal, default 000000", "RRGGBB"),
+    return tableOptions() + launchOptions() + QList<QCommandLineOption>{
+        valueOption("repeat", "repeat count: the run makes 1000 x N bounces", "N"),
+        valueOption("size", "point size: small (default) or big", "small|big"),
+        valueOption("color", "point colour in hexadecimal, default 000000", "RRGGBB"),
         QCommandLineOption("no-grid", "leave the grid out"),
         QCommandLineOption("data-file", "write one row per bounce into adat.dat"),
-        value("window", "phase window bounds before the run, as a load sets them", "KN,KX,PN,PX"),
-        value("zoom", "after the run, a right drag between these phase-image pixels", "X1,Y1,X2,Y2"),
-        value("cursor", "the phase point under the pointer before the drag", "S,DEG"),
-        value("out-dir", "directory for adat.dat and the portraits (default: the working directory)", "DIR"),
+        valueOption("window", "phase window bounds before the run, as a load sets them", "KN,KX,PN,PX"),
+        valueOption("zoom", "after the run, a right drag between these phase-image pixels", "X1,Y1,X2,Y2"),
+        valueOption("cursor", "the phase point under the pointer before the drag", "S,DEG"),
+        valueOption("out-dir", "directory for adat.dat and the portraits (default: the working directory)", "DIR"),
     };
 }
 

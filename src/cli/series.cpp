@@ -73,28 +73,21 @@ private:
 
 QList<QCommandLineOption> seriesOptions()
 {
-    auto value = [](const char* name, const char* help, const char* valueName) {
-        return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(help), QString::fromLatin1(valueName));
-    };
     QList<QCommandLineOption> options;
     for (const QCommandLineOption& o : portraitOptions())
         if (QStringList{"distance", "angle", "repeat", "size", "color", "no-grid"}.contains(o.names().first()))
             options << o;
-    options << value("out-dir", "directory for the portraits (default: grafikon)", "DIR")
-            << value("jobs", "portraits made at once (default: the number of cores)", "J")
-            << value("shard", "write only the runs whose index modulo K is I", "I/K");
+    options << valueOption("out-dir", "directory for the portraits (default: grafikon)", "DIR")
+            << valueOption("jobs", "portraits made at once (default: the number of cores)", "J")
+            << valueOption("shard", "write only the runs whose index modulo K is I", "I/K");
     return options;
 }
 
 int runSeriesCommand(const Options& options)
 {
-    auto box = [&](const char* name) {
-        options.real(name);
-        return options.text(name).toStdString();
-    };
     PanelTexts boxes;
-    boxes.distance = box("distance");
-    boxes.angle = box("angle");
+    boxes.distance = options.boxText("distance");
+    boxes.angle = options.boxText("angle");
     boxes.repeat = std::to_string(options.integer("repeat"));
     RunControls controls = portraitControls(options);
     const Shard shard = shardOption(options);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 // Where a grazing hit would push |cosTheta| a rounding error past 1, the
 // square root and arccosine would lose the path to NaN for good.
@@ -140,3 +141,16 @@ inline bool bounce(BilliardState& st, const TableGeometry& g)
 
 // The text the program reports when the bounce map meets an impossible arc.
 inline constexpr const char* kProblemText = "problem!";
+
+// That failure as the callers of long loops see it: the handler stops and the
+// front end reports "problem!" (the desktop shows it, the CLI exits with 1).
+class BounceProblem : public std::runtime_error {
+public:
+    BounceProblem() : std::runtime_error(kProblemText) {}
+};
+
+inline void bounceOrThrow(BilliardState& st, const TableGeometry& g)
+{
+    if (!bounce(st, g)) [[unlikely]]
+        throw BounceProblem();
+}

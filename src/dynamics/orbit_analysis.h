@@ -37,18 +37,6 @@ inline void applyStep(MonodromyMatrix& m, double flight, double radius, double t
 // A hit along the tangent: the step matrix divides by sin(theta) = 0.
 inline bool grazes(double theta) { return theta <= 0.0 || theta >= kPi; }
 
-// The bounce map met an arc index it cannot handle; what() is "problem!".
-class BounceMapProblem : public std::runtime_error {
-public:
-    BounceMapProblem() : std::runtime_error(kProblemText) {}
-};
-
-inline void bounceOrThrow(BilliardState& st, const TableGeometry& g)
-{
-    if (!bounce(st, g)) [[unlikely]]
-        throw BounceMapProblem();
-}
-
 // Position and direction of the ball: the start and reference states.
 struct BallState {
     double x = 0, y = 0, vx = 0, vy = 0;

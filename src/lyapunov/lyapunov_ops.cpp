@@ -201,29 +201,24 @@ void growthSeriesRun(ProgramState& state, const BallState& reference, LyapunovPa
     // finite one: such a block gets no row and no point, so neither "-inf"
     // nor "inf" reaches the file the fit reads, and the polyline bridges it.
     int leftOut = 0;
-    std::string rows;
-    try {
-        growthSeries(state.billiard, state.geometry, reference, state.blockSize, state.blockCount,
-                     [&](int m, double v) {
-                         if (!std::isfinite(v)) {
-                             ++leftOut;
-                             return;
-                         }
-                         if (!(state.lgTrMax >= v))
-                             state.lgTrMax = static_cast<float>(v);
-                         file.write(seriesRow(m, v));
-                         if (panel.checkBox4) {
-                             if (panel.showWindow)
-                                 panel.showWindow();
-                             if (panel.repaintWindow)
-                                 panel.repaintWindow();
-                             graph.setBrushColor(kBlack);
-                             graph.lineTo(graphColumn(state, m), graphRow(state, v));
-                         }
-                     });
-    } catch (const BounceMapProblem&) {
-        throw BounceProblem();
-    }
+    growthSeries(state.billiard, state.geometry, reference, state.blockSize, state.blockCount,
+                 [&](int m, double v) {
+                     if (!std::isfinite(v)) {
+                         ++leftOut;
+                         return;
+                     }
+                     if (!(state.lgTrMax >= v))
+                         state.lgTrMax = static_cast<float>(v);
+                     file.write(seriesRow(m, v));
+                     if (panel.checkBox4) {
+                         if (panel.showWindow)
+                             panel.showWindow();
+                         if (panel.repaintWindow)
+                             panel.repaintWindow();
+                         graph.setBrushColor(kBlack);
+                         graph.lineTo(graphColumn(state, m), graphRow(state, v));
+                     }
+                 });
 
     panel.label4 = "lg(tr)max: " + formatGeneral(std::ceil(static_cast<double>(state.lgTrMax)), 15, 0, state.sep);
     if (leftOut > 0)
@@ -247,13 +242,9 @@ std::optional<std::string> analysisClick(ProgramState& state, int sensitivityPos
                                          LyapunovPanel& panel, Canvas& graph,
                                          const std::function<void(const std::string&)>& showLabel11)
 {
-    PeriodicOrbitAnswer answer;
-    try {
-        answer = analysePeriodicOrbit(state.billiard, state.geometry, state.cursorS, state.cursorTheta,
-                                      toleranceFromPosition(sensitivityPosition), edit6Text, state.sep);
-    } catch (const BounceMapProblem&) {
-        throw BounceProblem();
-    }
+    const PeriodicOrbitAnswer answer =
+        analysePeriodicOrbit(state.billiard, state.geometry, state.cursorS, state.cursorTheta,
+                             toleranceFromPosition(sensitivityPosition), edit6Text, state.sep);
     if (answer.label && showLabel11)
         showLabel11(*answer.label);
     growthSeriesRun(state, answer.reference, panel, graph);
@@ -262,12 +253,8 @@ std::optional<std::string> analysisClick(ProgramState& state, int sensitivityPos
 
 std::string cornerApproachClick(ProgramState& state, int sensitivityPosition)
 {
-    try {
-        return cornerApproachText(cornerApproach(state.billiard, state.geometry, state.cursorS, state.cursorTheta,
-                                                 toleranceFromPosition(sensitivityPosition)));
-    } catch (const BounceMapProblem&) {
-        throw BounceProblem();
-    }
+    return cornerApproachText(cornerApproach(state.billiard, state.geometry, state.cursorS, state.cursorTheta,
+                                             toleranceFromPosition(sensitivityPosition)));
 }
 
 void fitLinear(ProgramState& state, LyapunovPanel& panel, Canvas& graph)

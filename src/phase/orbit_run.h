@@ -19,13 +19,6 @@ struct RunControls {
     Rgb colour = kBlack;       // mark colour
 };
 
-// The bounce map met an arc index it cannot handle (only possible before any
-// launch): reported as "problem!" and the handler stops.
-class BounceProblem : public std::runtime_error {
-public:
-    BounceProblem() : std::runtime_error(kProblemText) {}
-};
-
 inline constexpr int kProgressMax = 1000;
 
 inline void stepProgress(ProgramState& state, MainView& view)
@@ -44,8 +37,7 @@ void runPasses(ProgramState& state, long passes, long perPass, MainView& view, P
     const TableGeometry& g = state.geometry;
     for (long pass = 0; pass < passes; ++pass) {
         for (long i = 0; i < perPass; ++i) {
-            if (!bounce(st, g)) [[unlikely]]
-                throw BounceProblem();
+            bounceOrThrow(st, g);
             perBounce(st);
         }
         stepProgress(state, view);

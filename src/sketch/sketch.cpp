@@ -114,8 +114,7 @@ bool cursorMove(ProgramState& state, Canvas& sketch, int X, int Y, int previewIt
     // The first line joins the marker to the launch point; the next n are chords.
     for (int i = 0; i <= previewItem; ++i) {
         sketch.lineTo(floorPixel(sketchX(st.x)), floorPixel(sketchY(st.y)));
-        if (!bounce(st, g)) [[unlikely]]
-            throw BounceProblem();
+        bounceOrThrow(st, g);
     }
     return true;
 }
